@@ -3,7 +3,7 @@ BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: deps configure build test bench clean
+.PHONY: deps configure build test run bench clean
 
 deps:
 	@scripts/install-deps
@@ -16,6 +16,9 @@ build: configure
 
 test: build
 	@cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
+
+run: build
+	@scripts/run-tavrel $(BUILD_DIR)/ui/tavrel
 
 bench: deps
 	@cmake -S . -B $(BUILD_DIR)-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DTAVREL_BUILD_BENCH=ON -DTAVREL_BUILD_TESTS=OFF >/dev/null
