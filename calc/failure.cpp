@@ -20,18 +20,22 @@ CalculationFailure CalculationFailure::AtWidth(double width) const {
 
 std::string DescribeFailure(FailureKind kind, const std::optional<double>& width,
                             const std::string& detail) {
+    const std::string at = width ? " at width " + FormatPlainNumber(*width) + " mm" : "";
     std::string text;
     switch (kind) {
-        case FailureKind::Overflow: text = "number too large"; break;
-        case FailureKind::NoSlot: text = "footing width outside 450 to 8550 mm"; break;
-        case FailureKind::DivisionByZero: text = "division by zero (effective depth 0)"; break;
-        case FailureKind::NegativeSquareRoot:
-            text = "negative steel area (square root of a negative number)";
+        case FailureKind::Overflow: text = "number too large" + at; break;
+        case FailureKind::NoSlot:
+            text = (width ? "width " + FormatPlainNumber(*width) + " mm" : std::string("a width")) +
+                   " is outside the table (450 to 8550 mm)";
             break;
-        case FailureKind::EmptySlot: text = "no design"; break;
-        case FailureKind::ReportFile: text = "cannot write the report"; break;
+        case FailureKind::DivisionByZero: text = "division by zero (effective depth 0)" + at; break;
+        case FailureKind::NegativeSquareRoot: text = "negative steel area" + at; break;
+        case FailureKind::EmptySlot:
+            text = "no design for " +
+                   (width ? "width " + FormatPlainNumber(*width) + " mm" : std::string("a width"));
+            break;
+        case FailureKind::ReportFile: text = "cannot write the report" + at; break;
     }
-    if (width) text += " for width " + FormatPlainNumber(*width) + " mm";
     if (!detail.empty()) text += ": " + detail;
     return text;
 }
