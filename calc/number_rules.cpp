@@ -151,7 +151,9 @@ std::string FormatSignedNumber(double value) {
                                           static_cast<long long>(magnitude));
         return std::string(buffer, result.ptr);
     }
-    return (value < 0 ? "-" : " ") + FormatPlainNumber(magnitude);
+    std::string text(1, value < 0 ? '-' : ' ');
+    text += FormatPlainNumber(magnitude);
+    return text;
 }
 
 std::string FormatPlainNumber(double value) {
@@ -195,7 +197,9 @@ std::string FormatPlainNumber(double value) {
 
     if (exponent >= -4 && exponent < 15) {
         if (exponent < 0) {
-            out += "0." + std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
+            out += "0.";
+            out.append(static_cast<std::size_t>(-exponent - 1), '0');
+            out += digits;
         } else {
             const std::size_t intDigits = static_cast<std::size_t>(exponent) + 1;
             if (digits.size() <= intDigits) {
@@ -206,8 +210,11 @@ std::string FormatPlainNumber(double value) {
         }
         return out;
     }
-    out += digits.substr(0, 1);
-    if (digits.size() > 1) out += "." + digits.substr(1);
+    out += digits[0];
+    if (digits.size() > 1) {
+        out += '.';
+        out.append(digits, 1);
+    }
     out += exponent < 0 ? "E-" : "E+";
     if (std::abs(exponent) < 10) out += '0';
     out += std::to_string(std::abs(exponent));
