@@ -1,12 +1,29 @@
 #include "print_zone_writer.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "number_rules.h"
 
 namespace tavrel {
 
+namespace {
+
+bool IsControl(char c) { return static_cast<unsigned char>(c) < 0x20 || c == '\x7F'; }
+
+}  // namespace
+
 void PrintZoneWriter::WriteText(std::string_view text, ItemSeparator after) {
+    // A box text may carry a pasted line break or tab. Written as it is, a
+    // line break would split the header line and shift every row of the
+    // file; a tab or another control character has no column width. Each
+    // becomes '?', as a character the code page cannot hold does.
+    std::string cleaned;
+    if (std::any_of(text.begin(), text.end(), IsControl)) {
+        cleaned.assign(text);
+        std::replace_if(cleaned.begin(), cleaned.end(), IsControl, '?');
+        text = cleaned;
+    }
     const EncodedText encoded = m_encoder.Encode(text);
     Put(encoded.bytes, encoded.columns, after);
 }

@@ -35,7 +35,8 @@ public:
     PrintZoneWriter(ReportOutput& output, ReportEncoder& encoder)
         : m_output(output), m_encoder(encoder) {}
 
-    // A fixed text or a box text (UTF-8), unchanged, with no blank added.
+    // A fixed text or a box text (UTF-8), unchanged, with no blank added;
+    // only control characters (line breaks, tabs) become '?', one column each.
     void WriteText(std::string_view text, ItemSeparator after);
     // A number: sign position, the magnitude as FormatPlainNumber writes it,
     // and one trailing blank (' 600 ', '-20 '). A text cell: its text. An
