@@ -14,10 +14,11 @@ fi
 
 unset QT_QPA_PLATFORMTHEME XDG_CURRENT_DESKTOP
 export QT_QPA_PLATFORM=xcb
-cd "$(mktemp -d)"
+work=$(mktemp -d)
+cd "$work"
 "$tavrel" 2>/dev/null &
 app=$!
-trap 'kill $app 2>/dev/null || true' EXIT
+trap 'kill $app 2>/dev/null || true; rm -rf "$work"' EXIT
 
 for _ in $(seq 50); do
   window=$(xdotool search --onlyvisible --name '^Tavrel$' 2>/dev/null | head -n1) && [ -n "$window" ] && break

@@ -10,9 +10,20 @@ if [ -z "${TAVREL_ON_XVFB:-}" ]; then
     echo "xvfb-run is not installed; skipping the real-window test"
     exit 77
   fi
-  export TAVREL_ON_XVFB=1
-  exec timeout 150 xvfb-run -a -s "-screen 0 800x600x24" "$0" "$@"
+  # xvfb-run -a can lose the race for a display number to another X server
+  # starting at the same moment; then the test itself never ran, so retry.
+  export TAVREL_ON_XVFB=$(mktemp)
+  trap 'rm -f "$TAVREL_ON_XVFB"' EXIT
+  for attempt in 1 2 3; do
+    status=0
+    timeout 150 xvfb-run -a -s "-screen 0 800x600x24" "$0" "$@" || status=$?
+    [ -s "$TAVREL_ON_XVFB" ] && exit "$status"
+    echo "real-window test: the virtual display did not start (attempt $attempt)" >&2
+    sleep 1
+  done
+  exit 1
 fi
+echo started >"$TAVREL_ON_XVFB"
 
 tavrel=$(realpath "$1")
 tavrel_report=$(realpath "$2")
@@ -27,6 +38,11 @@ trap cleanup EXIT
 
 fail() {
   echo "real-window test: $*" >&2
+  echo "windows on the display:" >&2
+  for w in $(xdotool search --onlyvisible --name . 2>/dev/null); do
+    echo "  $w $(xdotool getwindowname "$w" 2>/dev/null)" >&2
+  done
+  echo "keyboard focus: $(xdotool getwindowfocus 2>/dev/null)" >&2
   [ -s "$work/tavrel.log" ] && sed 's/^/tavrel: /' "$work/tavrel.log" >&2
   exit 1
 }
