@@ -33,8 +33,8 @@ run: build
 
 bench: deps
 	@cmake -S . -B $(BUILD_DIR)-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DTAVREL_BUILD_BENCH=ON -DTAVREL_BUILD_TESTS=OFF >/dev/null
-	@cmake --build $(BUILD_DIR)-bench -j $(JOBS) --target tavrel_bench
-	@$(BUILD_DIR)-bench/bench/tavrel_bench
+	@cmake --build $(BUILD_DIR)-bench -j $(JOBS) --target bench_table
+	@cd $(BUILD_DIR)-bench && rm -f bench-children.log && bench/bench_table
 
 # libFuzzer targets (clang), each run for FUZZ_SECONDS; new finds go to build-fuzz/corpus.
 fuzz: deps
