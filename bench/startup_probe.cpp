@@ -1,5 +1,8 @@
 // Start-up probe, run as a child of the benchmark table.
 //   startup_probe bare    an empty QMainWindow
+//   startup_probe label   a QMainWindow with one label of Chinese text: the
+//                         least any window that shows the captions pays for
+//                         fonts (font database, a CJK font)
 //   startup_probe tavrel  the program's window
 // Each writes "painted" to standard output as soon as its window has been
 // painted for the first time and ends at once, so that the parent measures
@@ -19,6 +22,7 @@
 #include <vector>
 
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QPushButton>
@@ -85,6 +89,10 @@ int main(int argc, char* argv[]) {
     if (std::strcmp(mode, "bare") == 0) {
         window = std::make_unique<QMainWindow>();
         window->resize(531, 389);
+    } else if (std::strcmp(mode, "label") == 0) {
+        window = std::make_unique<QMainWindow>();
+        window->setCentralWidget(new QLabel(QStringLiteral(u"基底净反力(KN/M*M)")));
+        window->resize(531, 389);
     } else if (std::strcmp(mode, "tavrel") == 0 || std::strcmp(mode, "click") == 0) {
         // Nothing may wait on a person: no dialog, no warning box.
         window = std::make_unique<tavrel::ui::Form1>(
@@ -93,7 +101,7 @@ int main(int argc, char* argv[]) {
                 std::fprintf(stderr, "startup_probe: %s\n", qPrintable(text));
             });
     } else {
-        std::fprintf(stderr, "usage: startup_probe bare|tavrel|click\n");
+        std::fprintf(stderr, "usage: startup_probe bare|label|tavrel|click\n");
         return 2;
     }
     int status = 0;

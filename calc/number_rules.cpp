@@ -129,8 +129,6 @@ double ParseNumberText(std::string_view text) {
     return negative ? -value : value;
 }
 
-double TruncateTowardZero(double value) { return std::trunc(value); }
-
 std::int32_t RoundHalfEven(double value) {
     // nearbyint rounds half to even under the default rounding mode.
     const double rounded = std::nearbyint(value);

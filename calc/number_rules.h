@@ -4,6 +4,7 @@
 // spacings are truncated and slot indices rounded, so each rule is exact.
 #pragma once
 
+#include <cmath>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -22,7 +23,13 @@ namespace tavrel {
 double ParseNumberText(std::string_view text);
 
 // The integer part toward zero, still a double (it may exceed any integer type).
-double TruncateTowardZero(double value);
+// Inline and without a library call: it runs several times per footing width.
+inline double TruncateTowardZero(double value) {
+    // From 2^52 on every double is whole already (and NaN stays NaN).
+    if (!(std::fabs(value) < 4503599627370496.0)) return value;
+    // The integer conversion truncates toward zero; copysign keeps -0.9 -> -0.
+    return std::copysign(static_cast<double>(static_cast<std::int64_t>(value)), value);
+}
 
 // The nearest integer, exact halves to the even neighbour. Throws
 // CalculationFailure(Overflow) when the result is not a 32-bit integer.
