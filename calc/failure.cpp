@@ -1,7 +1,8 @@
 #include "failure.h"
 
-#include "checked_math.h"
+#include <cstring>
 
+#include "checked_math.h"
 #include "number_rules.h"
 
 namespace tavrel {
@@ -13,9 +14,20 @@ CalculationFailure::CalculationFailure(FailureKind kind, std::optional<double> w
       m_width(width),
       m_detail(std::move(detail)) {}
 
+CalculationFailure CalculationFailure::FileFailure(const std::string& fileName, int systemError) {
+    CalculationFailure failure(FailureKind::ReportFile, std::nullopt,
+                               fileName + ": " + std::strerror(systemError));
+    failure.m_fileName = fileName;
+    failure.m_systemError = systemError;
+    return failure;
+}
+
 CalculationFailure CalculationFailure::AtWidth(double width) const {
     if (m_width) return *this;
-    return CalculationFailure(m_kind, width, m_detail);
+    CalculationFailure failure(m_kind, width, m_detail);
+    failure.m_fileName = m_fileName;
+    failure.m_systemError = m_systemError;
+    return failure;
 }
 
 std::string DescribeFailure(FailureKind kind, const std::optional<double>& width,

@@ -28,13 +28,24 @@ public:
     const std::optional<double>& Width() const { return m_width; }
     const std::string& Detail() const { return m_detail; }
 
+    // A report file that could not be opened or written: the detail reads
+    // "<file>: <system's reason>", and both parts stay at hand so that the
+    // window can say the reason in its own language.
+    static CalculationFailure FileFailure(const std::string& fileName, int systemError);
+
     // The same failure with the width filled in, unless it already has one.
     CalculationFailure AtWidth(double width) const;
+
+    // For a report file failure: the file and the errno value; else empty and 0.
+    const std::string& FileName() const { return m_fileName; }
+    int SystemError() const { return m_systemError; }
 
 private:
     FailureKind m_kind;
     std::optional<double> m_width;
     std::string m_detail;
+    std::string m_fileName;
+    int m_systemError = 0;
 };
 
 // One English sentence for logs and the batch tool, e.g.

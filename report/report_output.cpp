@@ -1,7 +1,6 @@
 #include "report_output.h"
 
 #include <cerrno>
-#include <cstring>
 
 #include "failure.h"
 
@@ -10,9 +9,7 @@ namespace tavrel {
 std::unique_ptr<FileOutput> FileOutput::Create(const std::string& path) {
     std::FILE* file = std::fopen(path.c_str(), "wb");
     if (!file) {
-        const int error = errno;
-        throw CalculationFailure(FailureKind::ReportFile, std::nullopt,
-                                 path + ": " + std::strerror(error));
+        throw CalculationFailure::FileFailure(path, errno);
     }
     return std::unique_ptr<FileOutput>(new FileOutput(file, path, true));
 }
@@ -57,8 +54,7 @@ void FileOutput::Close() {
 }
 
 void FileOutput::Fail(int error) const {
-    throw CalculationFailure(FailureKind::ReportFile, std::nullopt,
-                             m_name + ": " + std::strerror(error != 0 ? error : EIO));
+    throw CalculationFailure::FileFailure(m_name, error != 0 ? error : EIO);
 }
 
 }  // namespace tavrel

@@ -1,5 +1,8 @@
 #include "failure_message.h"
 
+#include <cerrno>
+#include <cstring>
+
 #include "number_rules.h"
 
 namespace tavrel::ui {
@@ -20,6 +23,25 @@ const char* Reason(FailureKind kind) {
     return "计算出错";
 }
 
+// Why a report file could not be written, in the words of the warning box.
+// Reasons the engineer can act on get their own sentence; any other keeps
+// the system's wording.
+QString FileReason(const CalculationFailure& failure) {
+    switch (failure.SystemError()) {
+        case ENOENT: return QStringLiteral(u"文件夹不存在");
+        case EACCES:
+        case EPERM: return QStringLiteral(u"没有写入权限");
+        case EROFS: return QStringLiteral(u"磁盘或文件夹是只读的");
+        case ENOSPC:
+        case EDQUOT: return QStringLiteral(u"磁盘空间不足");
+        case EISDIR: return QStringLiteral(u"所选名称是一个文件夹");
+        case ENAMETOOLONG: return QStringLiteral(u"文件名太长");
+        case ETXTBSY:
+        case EBUSY: return QStringLiteral(u"文件正被其他程序使用");
+        default: return QString::fromLocal8Bit(std::strerror(failure.SystemError()));
+    }
+}
+
 const QString kStopped = QStringLiteral(u"计算中止，未能完成。");
 
 }  // namespace
@@ -31,8 +53,12 @@ QString FailureMessage(const CalculationFailure& failure) {
         text += QStringLiteral(u"\n条基宽度：") +
                 QString::fromStdString(FormatPlainNumber(*failure.Width())) +
                 QStringLiteral(u" mm");
-    if (!failure.Detail().empty())
+    if (failure.SystemError() != 0) {
+        text += QStringLiteral(u"\n文件：") + QString::fromStdString(failure.FileName()) +
+                QStringLiteral(u"\n原因：") + FileReason(failure) + QStringLiteral(u"。");
+    } else if (!failure.Detail().empty()) {
         text += QStringLiteral(u"\n详细：") + QString::fromStdString(failure.Detail());
+    }
     return text;
 }
 

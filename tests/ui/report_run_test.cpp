@@ -85,7 +85,9 @@ TEST_F(SavedReportTest, UnwritableFileIsToldWithItsName) {
     Calculate();
 
     ASSERT_EQ(warnings.size(), 1);
-    EXPECT_TRUE(warnings[0].contains(path)) << warnings[0].toStdString();
+    EXPECT_TRUE(warnings[0].contains(QStringLiteral(u"文件：") + path)) << warnings[0].toStdString();
+    EXPECT_TRUE(warnings[0].contains(QStringLiteral(u"原因：文件夹不存在")))
+        << warnings[0].toStdString();
     EXPECT_EQ(List().topLevelItemCount(), 0);
 
     chosenFile = PathOf("JCOUT.TXT").toStdString();
