@@ -35,7 +35,8 @@ inline double TruncateTowardZero(double value) {
 // CalculationFailure(Overflow) when the result is not a 32-bit integer.
 std::int32_t RoundHalfEven(double value);
 
-// A whole number with a sign position: " 8", " 150", " 0", "-20".
+// A number with a sign position: " 8", " 150", " 0", "-20"; a fraction keeps
+// FormatPlainNumber's digits (" 247.5"). Negative zero shows as " 0".
 std::string FormatSignedNumber(double value);
 
 // A number without sign position, at most 15 significant digits and no

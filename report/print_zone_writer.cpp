@@ -1,7 +1,6 @@
 #include "print_zone_writer.h"
 
 #include <algorithm>
-#include <cmath>
 
 #include "number_rules.h"
 
@@ -30,10 +29,8 @@ void PrintZoneWriter::WriteText(std::string_view text, ItemSeparator after) {
 
 void PrintZoneWriter::WriteCell(const Cell& cell, ItemSeparator after) {
     if (cell.IsNumber()) {
-        const double value = cell.NumberValue();
-        // Negative zero has no minus sign: it prints as ' 0 '.
-        std::string text(1, value < 0 ? '-' : ' ');
-        text += FormatPlainNumber(std::fabs(value));
+        // Sign position, digits, one blank; negative zero prints as ' 0 '.
+        std::string text = FormatSignedNumber(cell.NumberValue());
         text += ' ';
         Put(text, text.size(), after);
     } else if (cell.IsText()) {

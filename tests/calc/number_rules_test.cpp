@@ -101,7 +101,9 @@ TEST(RoundHalfEven, OutsideThe32BitRangeFails) {
 
 TEST(FormatSignedNumber, HasASignPosition) {
     const std::pair<double, const char*> cases[] = {
-        {6, " 6"}, {8, " 8"}, {150, " 150"}, {2310, " 2310"}, {0, " 0"}, {-0.0, " 0"}, {-20, "-20"}};
+        {6, " 6"},       {8, " 8"},          {150, " 150"},    {2310, " 2310"},
+        {0, " 0"},       {-0.0, " 0"},       {-20, "-20"},     {247.5, " 247.5"},
+        {-0.5, "-0.5"},  {1e15, " 1E+15"}};
     for (const auto& [in, out] : cases) EXPECT_EQ(FormatSignedNumber(in), out) << in;
 }
 
