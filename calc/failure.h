@@ -41,6 +41,9 @@ public:
     int SystemError() const { return m_systemError; }
 
 private:
+    CalculationFailure(FailureKind kind, std::optional<double> width, std::string detail,
+                       std::string fileName, int systemError);
+
     FailureKind m_kind;
     std::optional<double> m_width;
     std::string m_detail;

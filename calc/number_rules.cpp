@@ -140,17 +140,9 @@ std::int32_t RoundHalfEven(double value) {
 }
 
 std::string FormatSignedNumber(double value) {
-    const double magnitude = std::fabs(value);
-    if (magnitude < 1e15 && magnitude == std::trunc(magnitude)) {
-        // The layout texts' diameters and spacings: the hot path of a run.
-        char buffer[24];
-        buffer[0] = value < 0 ? '-' : ' ';
-        const auto result = std::to_chars(buffer + 1, buffer + sizeof buffer,
-                                          static_cast<long long>(magnitude));
-        return std::string(buffer, result.ptr);
-    }
+    // Negative zero is not below zero, so it gets the blank.
     std::string text(1, value < 0 ? '-' : ' ');
-    text += FormatPlainNumber(magnitude);
+    text += FormatPlainNumber(std::fabs(value));
     return text;
 }
 

@@ -175,17 +175,10 @@ void WriteList(const Options& options) {
     const CommandLineInputs inputs(options.texts, false);
     ListLines list(*output);
     NoReport report;
-    try {
-        output->Write(ResultListHeaderLine() + "\n");
-        CalculationRun(inputs, list, report);
-    } catch (...) {
-        try {
-            output->Close();
-        } catch (...) {
-            // The run's failure is the one to report.
-        }
-        throw;
-    }
+    // On a failure the output keeps the lines written so far: a file closes
+    // in its destructor, standard output is flushed as the program ends.
+    output->Write(ResultListHeaderLine() + "\n");
+    CalculationRun(inputs, list, report);
     output->Close();
 }
 
