@@ -13,8 +13,16 @@ namespace tavrel {
 class Cell {
 public:
     Cell() = default;
-    static Cell Number(double value) { return Cell(Storage(std::in_place_index<1>, value)); }
-    static Cell Text(std::string text) { return Cell(Storage(std::in_place_index<2>, std::move(text))); }
+    static Cell Number(double value) {
+        Cell cell;
+        cell.m_value.emplace<1>(value);
+        return cell;
+    }
+    static Cell Text(std::string text) {
+        Cell cell;
+        cell.m_value.emplace<2>(std::move(text));
+        return cell;
+    }
 
     // Makes this cell the text cell `text`, reusing its storage where it can.
     void SetText(std::string_view text);
@@ -32,9 +40,7 @@ public:
     friend bool operator==(const Cell&, const Cell&) = default;
 
 private:
-    using Storage = std::variant<std::monostate, double, std::string>;
-    explicit Cell(Storage value) : m_value(std::move(value)) {}
-    Storage m_value;
+    std::variant<std::monostate, double, std::string> m_value;
 };
 
 }  // namespace tavrel
