@@ -10,19 +10,15 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
-#include <random>
 #include <string>
 #include <vector>
+
+#include "temp_folder.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string ReadBytes(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+using tavrel::testing::ReadBytes;
 
 std::string Golden(const char* name) { return ReadBytes(fs::path(TAVREL_GOLDEN_DIR) / name); }
 
@@ -46,21 +42,12 @@ struct Outcome {
     std::string err;
 };
 
-class TavrelReportTest : public ::testing::Test {
+class TavrelReportTest : public tavrel::testing::TempFolderTest {
 protected:
-    void SetUp() override {
-        m_folder = fs::temp_directory_path() /
-                   ("tavrel-cli-test-" + std::to_string(std::random_device()()));
-        fs::create_directories(m_folder);
-    }
-    void TearDown() override { fs::remove_all(m_folder); }
-
-    const fs::path& Folder() const { return m_folder; }
-
     // Runs the tool with `args`; standard output goes to `stdoutPath` when given.
     Outcome Run(const std::vector<std::string>& args, const fs::path& stdoutPath = {}) {
-        const fs::path outPath = stdoutPath.empty() ? m_folder / "stdout" : stdoutPath;
-        const fs::path errPath = m_folder / "stderr";
+        const fs::path outPath = stdoutPath.empty() ? Folder() / "stdout" : stdoutPath;
+        const fs::path errPath = Folder() / "stderr";
         std::vector<char*> argv{const_cast<char*>(TAVREL_REPORT_EXE)};
         for (const std::string& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
         argv.push_back(nullptr);
@@ -85,8 +72,6 @@ protected:
         return outcome;
     }
 
-private:
-    fs::path m_folder;
 };
 
 const std::string kPushedPressure = "120.0 (净, kN/m2)";

@@ -4,15 +4,14 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <optional>
-#include <random>
 #include <string>
 #include <vector>
 
 #include "failure.h"
 #include "recording_sinks.h"
 #include "report_file.h"
+#include "temp_folder.h"
 
 namespace tavrel {
 namespace {
@@ -20,12 +19,8 @@ namespace {
 namespace fs = std::filesystem;
 using testing::DefaultTexts;
 using testing::MapInputs;
+using testing::ReadBytes;
 using testing::RecordingList;
-
-std::string ReadBytes(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 void WriteBytes(const fs::path& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary) << bytes;
@@ -43,18 +38,8 @@ MapInputs Ticked(const std::map<InputBox, std::string>& changes = {}) {
     return MapInputs(texts, 1);
 }
 
-// Each test gets an empty folder of its own.
-class ReportFileTest : public ::testing::Test {
+class ReportFileTest : public testing::TempFolderTest {
 protected:
-    void SetUp() override {
-        m_folder = fs::temp_directory_path() /
-                   ("tavrel-report-test-" + std::to_string(std::random_device()()));
-        fs::create_directories(m_folder);
-    }
-    void TearDown() override { fs::remove_all(m_folder); }
-
-    const fs::path& Folder() const { return m_folder; }
-
     static ChooseReportFile Choose(const fs::path& path) {
         return [path](const SaveDialogSettings&) { return std::optional<std::string>(path.string()); };
     }
@@ -68,9 +53,6 @@ protected:
         }
         return std::nullopt;
     }
-
-private:
-    fs::path m_folder;
 };
 
 TEST_F(ReportFileTest, WritesTheGoldenReports) {
